@@ -1,0 +1,152 @@
+#include "engine/escape_lookup.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "engine/character_starts.h"
+#include "engine/character_units.h"
+#include "engine/character_walk.h"
+#include "engine/escape_table.h"
+#include "engine/gbk_text_operations.h"
+
+namespace uescape {
+namespace {
+
+constexpr char kEscapeMark[] = "\\u";
+
+// What a unit yields, held inline: eight bytes, so that the conversion's
+// inner loop copies an escape with one load and one store instead of
+// chasing an offset into the 585,023-byte table.
+struct EscapeEntry {
+  char escape[kEscapeLength];
+  bool yields;
+  char unused;
+};
+static_assert(sizeof(EscapeEntry) == 8);
+
+// One entry for every possible unit: one-byte units, two-byte units with a
+// lead byte, and CR LF, in one flat array so that picking an entry needs no
+// branch on the unit's kind.
+class EscapeIndex {
+ public:
+  static constexpr std::size_t kPairBase = 256;
+  static constexpr std::size_t kLineBreak = kPairBase + (256 - kFirstLeadByte) * 256;
+  static constexpr std::size_t kEntryCount = kLineBreak + 1;
+
+  EscapeIndex() {
+    const std::string_view table = EscapeTable();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(table.data());
+    const std::size_t length = table.size();
+    // The 1-based position of each unit's last occurrence at a candidate of
+    // the walk from the table's first byte: later candidates overwrite
+    // earlier ones. Then the escape window in front of it.
+    std::vector<std::uint32_t> lastMatch(kEntryCount, 0);
+    for (std::size_t at = 0; at < length; at += IsLeadByte(bytes[at]) ? 2 : 1) {
+      const auto position = static_cast<std::uint32_t>(at + 1);
+      lastMatch[bytes[at]] = position;
+      if (at + 1 < length) {
+        if (IsLeadByte(bytes[at])) lastMatch[PairIndex(bytes[at], bytes[at + 1])] = position;
+        if (bytes[at] == kCarriageReturn && bytes[at + 1] == kLineFeed) lastMatch[kLineBreak] = position;
+      }
+    }
+    for (std::size_t i = 0; i < kEntryCount; ++i) entries_[i] = WindowOf(table, lastMatch[i]);
+  }
+
+  static std::size_t PairIndex(unsigned char lead, unsigned char trail) {
+    return kPairBase + static_cast<std::size_t>(lead - kFirstLeadByte) * 256 + trail;
+  }
+
+  const EscapeEntry& Entry(std::size_t index) const { return entries_[index]; }
+
+ private:
+  // The escape window in front of a match at 1-based `position` (0: no
+  // match), which yields only when it holds the escape mark.
+  static EscapeEntry WindowOf(std::string_view table, std::size_t position) {
+    EscapeEntry entry{};
+    if (position <= kEscapeLength) return entry;
+    const std::string_view window = table.substr(position - 1 - kEscapeLength, kEscapeLength);
+    if (FindSubtext(window, kEscapeMark) == kNotFound) return entry;
+    std::memcpy(entry.escape, window.data(), kEscapeLength);
+    entry.yields = true;
+    return entry;
+  }
+
+  std::array<EscapeEntry, kEntryCount> entries_{};
+};
+
+const EscapeIndex& Index() {
+  static const EscapeIndex index;
+  return index;
+}
+
+// The entry of the unit at bytes[at], where a byte follows it. No branch on
+// the unit's kind: a text mixing Chinese and Latin would mispredict one at
+// almost every unit.
+std::size_t PairedEntryIndex(const unsigned char* bytes, std::size_t at) {
+  const std::size_t first = bytes[at];
+  const std::size_t second = bytes[at + 1];
+  // All ones or all zeros, so the choice is made with masks, not jumps
+  // (compilers turn the plain conditional form into branches).
+  const std::size_t lead = 0 - static_cast<std::size_t>(first >= kFirstLeadByte);
+  const std::size_t lineBreak =
+      0 - static_cast<std::size_t>(first == kCarriageReturn && second == kLineFeed);
+  const std::size_t pair = EscapeIndex::kPairBase + ((first - kFirstLeadByte) << 8) + second;
+  const std::size_t single = first ^ ((first ^ EscapeIndex::kLineBreak) & lineBreak);
+  return single ^ ((single ^ pair) & lead);
+}
+
+}  // namespace
+
+std::string_view EscapeOfUnit(std::string_view unit) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(unit.data());
+  const bool pairs = unit.size() == 2 &&
+                     (IsLeadByte(bytes[0]) || (bytes[0] == kCarriageReturn && bytes[1] == kLineFeed));
+  if (unit.size() != 1 && !pairs) return {};
+  const EscapeEntry& entry = Index().Entry(pairs ? PairedEntryIndex(bytes, 0) : bytes[0]);
+  return entry.yields ? std::string_view(entry.escape, kEscapeLength) : std::string_view();
+}
+
+Text EscapesOfUnits(std::string_view text) {
+  text = AsText(text);
+  const EscapeIndex& index = Index();
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t length = text.size();
+
+  // Room for an escape for every two bytes, the usual share in Chinese
+  // text; before each block it is made sure of for the worst case, an
+  // escape for every byte, so the inner loop writes through a plain pointer.
+  constexpr std::size_t kBlockWorstCase = kBlockBytes * kEscapeLength + sizeof(EscapeEntry);
+  Text escapes(length / 2 * kEscapeLength + kBlockWorstCase, '\0');
+  std::size_t used = 0;
+  bool opensOnSecondByte = false;
+  for (std::size_t offset = 0; offset < length; offset += kBlockBytes) {
+    if (escapes.size() - used < kBlockWorstCase) escapes.resize(escapes.size() * 2);
+    const TextBlock block(bytes + offset, length - offset);
+    BlockStarts walk = CharacterStarts(block, opensOnSecondByte);
+    // A CR that starts a unit takes the LF after it, here or in the next block.
+    const std::uint64_t lineBreaks = block.BytesEqualTo(kCarriageReturn) & walk.starts;
+    const bool lineBreakCrossesBlock = (lineBreaks >> 63) != 0 && offset + kBlockBytes < length &&
+                                       bytes[offset + kBlockBytes] == kLineFeed;
+    walk.starts &= ~((lineBreaks << 1) & block.BytesEqualTo(kLineFeed));
+    opensOnSecondByte = walk.nextOpensOnSecondByte || lineBreakCrossesBlock;
+
+    char* out = escapes.data() + used;
+    for (std::uint64_t starts = walk.starts; starts != 0; starts &= starts - 1) {
+      const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(starts));
+      const EscapeEntry& entry =
+          index.Entry(at + 1 < length ? PairedEntryIndex(bytes, at) : bytes[at]);
+      // The whole entry is stored whether or not the unit yields; only a
+      // yield moves the end on, and the bytes past it are overwritten.
+      std::memcpy(out, &entry, sizeof entry);
+      out += kEscapeLength * static_cast<std::size_t>(entry.yields);
+    }
+    used = static_cast<std::size_t>(out - escapes.data());
+  }
+  escapes.resize(used);
+  return escapes;
+}
+
+}  // namespace uescape
