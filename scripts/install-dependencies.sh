@@ -3,7 +3,14 @@
 # skipping those already there. Runs apt-get as root (or through sudo).
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev libbenchmark-dev python3)
+packages=(
+  # the engine, its tests and benchmarks, on Linux
+  cmake make g++ libgtest-dev libbenchmark-dev python3
+  # the Windows program, cross-compiled, and GoogleTest's sources for its test driver
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  # running it: Wine on a virtual display, a Chinese font, screenshots
+  wine wine64 fonts-wine xvfb xauth fonts-wqy-microhei imagemagick
+)
 
 missing=()
 for package in "${packages[@]}"; do

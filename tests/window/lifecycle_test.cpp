@@ -1,0 +1,99 @@
+// Start-up, the ways the program ends, and their exit codes.
+#include <gtest/gtest.h>
+
+#include "tests/window/running_program.h"
+
+namespace uescape::window_testing {
+namespace {
+
+TEST(Lifecycle, ClosingEndsTheProcessWithExitCodeZero) {
+  auto closeButton = RunningProgram::Start();
+  ASSERT_TRUE(closeButton);
+  PostMessageW(closeButton->window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(closeButton->WaitForExit(), 0u);
+
+  auto altF4 = RunningProgram::Start();
+  ASSERT_TRUE(altF4);
+  altF4->Activate();
+  PressKeys({VK_MENU, VK_F4});
+  EXPECT_EQ(altF4->WaitForExit(), 0u);
+}
+
+TEST(Lifecycle, AgreesToEndTheSession) {
+  auto program = RunningProgram::Start();
+  ASSERT_TRUE(program);
+  EXPECT_EQ(SendMessageW(program->window(), WM_QUERYENDSESSION, 0, 0), TRUE);
+}
+
+TEST(Lifecycle, TwoStartsGiveTwoIndependentWindows) {
+  auto first = RunningProgram::Start();
+  auto second = RunningProgram::Start();
+  ASSERT_TRUE(first);
+  ASSERT_TRUE(second);
+  EXPECT_NE(first->window(), second->window());
+  first->SetText(kInputBoxId, "A");
+  first->Click();
+  EXPECT_EQ(first->Text(kOutputBoxId), "\\u00E2");
+  EXPECT_EQ(second->Text(kOutputBoxId), "");
+  PostMessageW(first->window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(first->WaitForExit(), 0u);
+  EXPECT_TRUE(second->Running());
+  second->SetText(kInputBoxId, "b");
+  second->Click();
+  EXPECT_EQ(second->Text(kOutputBoxId), "\\u0062");
+}
+
+TEST(Lifecycle, RunsInTheExecutablesFolderWhereverItWasStartedFrom) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  RunningProgram::Options options;
+  options.workingFolder = temp;
+  auto program = RunningProgram::Start(options);
+  ASSERT_TRUE(program);
+  std::wstring folder = program->CurrentDirectory();
+  if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+  EXPECT_EQ(lstrcmpiW(folder.c_str(), DriverFolder().c_str()), 0)
+      << ToUtf8(folder) << " vs " << ToUtf8(DriverFolder());
+}
+
+struct StartupFault {
+  const wchar_t* fault;
+  const char* report;  // UTF-8
+};
+
+class StartupFailure : public ::testing::TestWithParam<StartupFault> {};
+
+TEST_P(StartupFailure, ShowsTheReportAndEndsWithMinusOne) {
+  RunningProgram::Options options;
+  options.environment[L"UESCAPE_TEST_STARTUP_FAULT"] = GetParam().fault;
+  options.waitForWindow = false;
+  auto program = RunningProgram::Start(options);
+  ASSERT_TRUE(program);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindTopWindow(program->processId(), L"#32770")) != nullptr; }));
+  wchar_t caption[32] = {};
+  GetWindowTextW(box, caption, 32);
+  EXPECT_EQ(std::wstring(caption), L"错误");
+  wchar_t text[512] = {};
+  GetDlgItemTextW(box, 0xFFFF, text, 512);
+  EXPECT_EQ(ToUtf8(text), GetParam().report);
+  EXPECT_EQ(FindTopWindow(program->processId(), L"UEscapeMainWindow"), nullptr);
+  EXPECT_TRUE(program->Running()) << "the process waits for the box to be closed";
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program->WaitForExit(), 0xFFFFFFFFu);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, StartupFailure,
+    ::testing::Values(
+        StartupFault{L"unreadable-description",
+                     "运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n\r\n0, 0\r\n"},
+        StartupFault{L"unknown-description",
+                     "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n\r\n1375797249, 0\r\n"
+                     "未找到所指定的窗口\r\n"},
+        StartupFault{L"window-not-built",
+                     "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n\r\n1375797249, 0\r\n"
+                     "\"\"\r\n\"\"\r\n"}));
+
+}  // namespace
+}  // namespace uescape::window_testing
