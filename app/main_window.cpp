@@ -190,9 +190,12 @@ void MainWindow::RunBinding(const Control& control, UnitEvent event) {
   for (const EventBinding& binding : control.unit->events) {
     if (binding.event != event) continue;
     if (binding.procedure == Procedure::kConvertText) {
-      EditBox input(ControlNamed("编辑框1"));
+      // The conversion writes the input box eleven times with no message
+      // handled in between; the box shows the last write once, at the end.
+      EditBox input(ControlNamed("编辑框1"), EditBox::Writes::kDeferred);
       EditBox output(ControlNamed("编辑框2"));
       ConvertText(input, output);
+      input.Flush();
     }
   }
 }

@@ -1,10 +1,27 @@
 // Start-up, the ways the program ends, and their exit codes.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/window/running_program.h"
 
 namespace uescape::window_testing {
 namespace {
+
+// Each run says which ANSI code page it means to give the program, so that
+// the run on a non-Chinese desktop really is one.
+TEST(Locale, AnsiCodePageIsTheOneThisRunIsFor) {
+  wchar_t expected[16] = {};
+  if (GetEnvironmentVariableW(L"UESCAPE_EXPECT_ANSI_CODE_PAGE", expected, 16) == 0) {
+    GTEST_SKIP() << "no code page asked for";
+  }
+  const std::wstring wanted(expected);
+  if (wanted[0] == L'!') {
+    EXPECT_NE(GetACP(), static_cast<UINT>(std::stoul(wanted.substr(1))));
+  } else {
+    EXPECT_EQ(GetACP(), static_cast<UINT>(std::stoul(wanted)));
+  }
+}
 
 TEST(Lifecycle, ClosingEndsTheProcessWithExitCodeZero) {
   auto closeButton = RunningProgram::Start();
