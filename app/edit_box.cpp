@@ -19,7 +19,7 @@ Text EditBox::GetText() {
   return Text(bytes.data(), bytes.size());
 }
 
-void EditBox::SetText(std::string_view text) {
+void EditBox::SetText(Text text) {
   std::wstring wide = ToWide(text, kGbkCodePage);
   if (writes_ == Writes::kDeferred) {
     pending_ = std::move(wide);

@@ -28,7 +28,7 @@ class EditBox : public TextBox {
   EditBox& operator=(const EditBox&) = delete;
 
   Text GetText() override;
-  void SetText(std::string_view text) override;
+  void SetText(Text text) override;
   void AppendText(std::string_view text) override;
 
   // Puts a deferred write into the control.

@@ -21,14 +21,14 @@ constexpr std::size_t kLiteralSampleBytes = 1 << 10;
 // conversion's own work.
 class PlainBox : public TextBox {
  public:
-  explicit PlainBox(std::string text = {}) : text_(std::move(text)) {}
-  Text GetText() override { return Text(text_.data(), text_.size()); }
-  void SetText(std::string_view text) override { text_.assign(text.data(), text.size()); }
+  explicit PlainBox(std::string_view text = {}) : text_(text) {}
+  Text GetText() override { return text_; }
+  void SetText(Text text) override { text_ = std::move(text); }
   void AppendText(std::string_view text) override { text_.append(text.data(), text.size()); }
-  const std::string& text() const { return text_; }
+  const Text& text() const { return text_; }
 
  private:
-  std::string text_;
+  Text text_;
 };
 
 const std::string& Text1MB() {

@@ -34,7 +34,7 @@ class MemoryBox : public uescape::TextBox {
  public:
   explicit MemoryBox(std::string text = {}) : text_(std::move(text)) {}
   uescape::Text GetText() override { return uescape::Text(text_.data(), text_.size()); }
-  void SetText(std::string_view text) override { text_.assign(text); }
+  void SetText(uescape::Text text) override { text_.assign(text.data(), text.size()); }
   void AppendText(std::string_view text) override { text_.append(text); }
   std::string text_;
 };

@@ -24,18 +24,25 @@ namespace uescape {
 
 constexpr std::size_t kBlockBytes = 64;
 
-// One 64-byte block of a text, padded with zero bytes past the end.
+// Room for the last, short block of a text, padded with zero bytes. One
+// per scan, outside its loop, so that a block is only a pointer and a mask.
+struct TailBuffer {
+  unsigned char bytes[kBlockBytes];
+};
+
+// One 64-byte block of a text.
 class TextBlock {
  public:
-  // `bytes` holds `available` readable bytes (any number).
-  TextBlock(const unsigned char* bytes, std::size_t available) {
+  // `bytes` holds `available` readable bytes (any number); fewer than 64
+  // are copied into `tail`.
+  TextBlock(const unsigned char* bytes, std::size_t available, TailBuffer& tail) {
     if (available >= kBlockBytes) {
       data_ = bytes;
       valid_ = ~std::uint64_t{0};
     } else {
-      std::memset(padded_, 0, sizeof padded_);
-      std::memcpy(padded_, bytes, available);
-      data_ = padded_;
+      std::memset(tail.bytes, 0, sizeof tail.bytes);
+      std::memcpy(tail.bytes, bytes, available);
+      data_ = tail.bytes;
       valid_ = (std::uint64_t{1} << available) - 1;
     }
   }
@@ -45,6 +52,29 @@ class TextBlock {
   std::uint64_t valid() const { return valid_; }
 
   std::uint64_t LeadBytes() const { return Mask(kLead, 0, 0); }
+  // The lead bytes and the bytes equal to `value`, in one look at the block.
+  void LeadBytesAndBytesEqualTo(unsigned char value, std::uint64_t& leads,
+                                std::uint64_t& equal) const {
+#ifdef UESCAPE_HAVE_SSE2
+    leads = 0;
+    equal = 0;
+    const __m128i one = _mm_set1_epi8(1);
+    const __m128i wanted = _mm_set1_epi8(static_cast<char>(value));
+    for (int part = 0; part < 4; ++part) {
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data_ + 16 * part));
+      const auto lead = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_and_si128(x, _mm_sub_epi8(x, one))));
+      const auto same = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, wanted)));
+      leads |= static_cast<std::uint64_t>(lead) << (16 * part);
+      equal |= static_cast<std::uint64_t>(same) << (16 * part);
+    }
+    leads &= valid_;
+    equal &= valid_;
+#else
+    leads = LeadBytes();
+    equal = BytesEqualTo(value);
+#endif
+  }
   std::uint64_t BytesEqualTo(unsigned char value) const { return Mask(kEqual, value, 0); }
   std::uint64_t BytesBetween(unsigned char low, unsigned char high) const {
     return Mask(kBetween, low, high);
@@ -60,9 +90,8 @@ class TextBlock {
       const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data_ + 16 * part));
       int bits = 0;
       if (test == kLead) {
-        // Sign bit set and not 0x80: 0x81 to 0xFF.
-        bits = _mm_movemask_epi8(x) &
-               ~_mm_movemask_epi8(_mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>(0x80))));
+        // x & (x - 1) has its top bit set exactly for 0x81 to 0xFF.
+        bits = _mm_movemask_epi8(_mm_and_si128(x, _mm_sub_epi8(x, _mm_set1_epi8(1))));
       } else if (test == kEqual) {
         bits = _mm_movemask_epi8(_mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>(a))));
       } else {
@@ -89,7 +118,6 @@ class TextBlock {
 
   const unsigned char* data_;
   std::uint64_t valid_;
-  unsigned char padded_[kBlockBytes];
 };
 
 // Where characters start in a block, and whether the next block opens on a
@@ -99,18 +127,32 @@ struct BlockStarts {
   bool nextOpensOnSecondByte;
 };
 
-// The text operations' walk: a lead byte takes the byte after it.
-inline BlockStarts CharacterStarts(const TextBlock& block, bool opensOnSecondByte) {
+// The text operations' walk: a lead byte takes the byte after it. From the
+// block's lead bytes and the bits of the bytes that belong to the text.
+inline BlockStarts CharacterStarts(std::uint64_t leadBytes, std::uint64_t valid,
+                                   bool opensOnSecondByte) {
   constexpr std::uint64_t kEven = 0x5555555555555555ull;
   constexpr std::uint64_t kOdd = ~kEven;
   const std::uint64_t carry = opensOnSecondByte ? 1 : 0;
-  const std::uint64_t leads = block.LeadBytes() & ~carry;
+  const std::uint64_t leads = leadBytes & ~carry;
   const std::uint64_t runStarts = leads & ~(leads << 1);
   // Adding a run's first bit clears the run: what was cleared is the run.
   const std::uint64_t evenRuns = leads & ~(leads + (runStarts & kEven));
   const std::uint64_t leadStarts = (evenRuns & kEven) | (leads & ~evenRuns & kOdd);
   const std::uint64_t secondBytes = (leadStarts << 1) | carry;
-  return {~secondBytes & block.valid(), (leadStarts >> 63) != 0};
+  return {~secondBytes & valid, (leadStarts >> 63) != 0};
+}
+
+inline BlockStarts CharacterStarts(const TextBlock& block, bool opensOnSecondByte) {
+  return CharacterStarts(block.LeadBytes(), block.valid(), opensOnSecondByte);
+}
+
+// Whether the block after this one opens on a second byte, from the lead
+// bytes alone: only the run of lead bytes that ends the block matters, and
+// it pairs up from its first byte.
+inline bool NextOpensOnSecondByte(std::uint64_t leadBytes, bool opensOnSecondByte) {
+  const std::uint64_t leads = leadBytes & ~std::uint64_t{opensOnSecondByte ? 1u : 0u};
+  return (std::countl_one(leads) & 1) != 0;
 }
 
 // Calls visit(block, offset, starts) for each block of bytes[begin, end),
@@ -118,8 +160,9 @@ inline BlockStarts CharacterStarts(const TextBlock& block, bool opensOnSecondByt
 template <class Visit>
 void ForEachBlock(const unsigned char* bytes, std::size_t begin, std::size_t end, Visit&& visit) {
   bool opensOnSecondByte = false;
+  TailBuffer tail;
   for (std::size_t offset = begin; offset < end; offset += kBlockBytes) {
-    const TextBlock block(bytes + offset, end - offset);
+    const TextBlock block(bytes + offset, end - offset, tail);
     const BlockStarts starts = CharacterStarts(block, opensOnSecondByte);
     opensOnSecondByte = starts.nextOpensOnSecondByte;
     if (!visit(block, offset, starts.starts)) return;

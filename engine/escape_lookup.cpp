@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <vector>
+#include <vector>
 
 #include "engine/character_starts.h"
 #include "engine/character_units.h"
@@ -22,7 +23,7 @@ constexpr char kEscapeMark[] = "\\u";
 // chasing an offset into the 585,023-byte table.
 struct EscapeEntry {
   char escape[kEscapeLength];
-  bool yields;
+  unsigned char length;  // kEscapeLength, or 0 when the unit yields nothing
   char unused;
 };
 static_assert(sizeof(EscapeEntry) == 8);
@@ -70,7 +71,7 @@ class EscapeIndex {
     const std::string_view window = table.substr(position - 1 - kEscapeLength, kEscapeLength);
     if (FindSubtext(window, kEscapeMark) == kNotFound) return entry;
     std::memcpy(entry.escape, window.data(), kEscapeLength);
-    entry.yields = true;
+    entry.length = kEscapeLength;
     return entry;
   }
 
@@ -106,7 +107,31 @@ std::string_view EscapeOfUnit(std::string_view unit) {
                      (IsLeadByte(bytes[0]) || (bytes[0] == kCarriageReturn && bytes[1] == kLineFeed));
   if (unit.size() != 1 && !pairs) return {};
   const EscapeEntry& entry = Index().Entry(pairs ? PairedEntryIndex(bytes, 0) : bytes[0]);
-  return entry.yields ? std::string_view(entry.escape, kEscapeLength) : std::string_view();
+  return std::string_view(entry.escape, entry.length);
+}
+
+// Calls visit(offset, starts) with the units that start in each 64-byte
+// block of `text`: the character walk, where a CR that starts a unit also
+// takes the LF after it, here or in the next block.
+template <class Visit>
+void ForEachBlockOfUnits(std::string_view text, Visit&& visit) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t length = text.size();
+  bool opensOnSecondByte = false;
+  TailBuffer tail;
+  for (std::size_t offset = 0; offset < length; offset += kBlockBytes) {
+    const TextBlock block(bytes + offset, length - offset, tail);
+    BlockStarts walk = CharacterStarts(block, opensOnSecondByte);
+    const std::uint64_t lineBreaks = block.BytesEqualTo(kCarriageReturn) & walk.starts;
+    bool lineBreakCrossesBlock = false;
+    if (lineBreaks != 0) {
+      lineBreakCrossesBlock = (lineBreaks >> 63) != 0 && offset + kBlockBytes < length &&
+                              bytes[offset + kBlockBytes] == kLineFeed;
+      walk.starts &= ~((lineBreaks << 1) & block.BytesEqualTo(kLineFeed));
+    }
+    opensOnSecondByte = walk.nextOpensOnSecondByte || lineBreakCrossesBlock;
+    visit(offset, walk.starts);
+  }
 }
 
 Text EscapesOfUnits(std::string_view text) {
@@ -115,37 +140,47 @@ Text EscapesOfUnits(std::string_view text) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t length = text.size();
 
-  // Room for an escape for every two bytes, the usual share in Chinese
-  // text; before each block it is made sure of for the worst case, an
-  // escape for every byte, so the inner loop writes through a plain pointer.
-  constexpr std::size_t kBlockWorstCase = kBlockBytes * kEscapeLength + sizeof(EscapeEntry);
-  Text escapes(length / 2 * kEscapeLength + kBlockWorstCase, '\0');
-  std::size_t used = 0;
-  bool opensOnSecondByte = false;
-  for (std::size_t offset = 0; offset < length; offset += kBlockBytes) {
-    if (escapes.size() - used < kBlockWorstCase) escapes.resize(escapes.size() * 2);
-    const TextBlock block(bytes + offset, length - offset);
-    BlockStarts walk = CharacterStarts(block, opensOnSecondByte);
-    // A CR that starts a unit takes the LF after it, here or in the next block.
-    const std::uint64_t lineBreaks = block.BytesEqualTo(kCarriageReturn) & walk.starts;
-    const bool lineBreakCrossesBlock = (lineBreaks >> 63) != 0 && offset + kBlockBytes < length &&
-                                       bytes[offset + kBlockBytes] == kLineFeed;
-    walk.starts &= ~((lineBreaks << 1) & block.BytesEqualTo(kLineFeed));
-    opensOnSecondByte = walk.nextOpensOnSecondByte || lineBreakCrossesBlock;
-
-    char* out = escapes.data() + used;
-    for (std::uint64_t starts = walk.starts; starts != 0; starts &= starts - 1) {
-      const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(starts));
-      const EscapeEntry& entry =
-          index.Entry(at + 1 < length ? PairedEntryIndex(bytes, at) : bytes[at]);
-      // The whole entry is stored whether or not the unit yields; only a
-      // yield moves the end on, and the bytes past it are overwritten.
-      std::memcpy(out, &entry, sizeof entry);
-      out += kEscapeLength * static_cast<std::size_t>(entry.yields);
+  // The walk's unit starts, block by block, counted first so that the
+  // result is sized once, with room for an escape for each unit, and the
+  // inner loop writes through a plain pointer.
+  std::vector<std::uint64_t, ReportingAllocator<std::uint64_t>> blockStarts;
+  blockStarts.reserve(length / kBlockBytes + 1);
+  std::size_t units = 0;
+  ForEachBlockOfUnits(text, [&](std::size_t, std::uint64_t starts) {
+    blockStarts.push_back(starts);
+    units += static_cast<std::size_t>(std::popcount(starts));
+  });
+  Text escapes(units * kEscapeLength + sizeof(EscapeEntry), '\0');
+  char* out = escapes.data();
+  std::uint32_t entries[kBlockBytes];
+  for (std::size_t block = 0; block < blockStarts.size(); ++block) {
+    const std::size_t offset = block * kBlockBytes;
+    std::uint64_t starts = blockStarts[block];
+    // First which entry each unit of the block takes, then the copies: two
+    // short loops with no dependence between their steps keep the
+    // processor busier than one loop doing both.
+    std::size_t count = 0;
+    if (offset + kBlockBytes < length) {
+      for (; starts != 0; starts &= starts - 1) {
+        const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(starts));
+        entries[count++] = static_cast<std::uint32_t>(PairedEntryIndex(bytes, at));
+      }
+    } else {
+      for (; starts != 0; starts &= starts - 1) {
+        const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(starts));
+        entries[count++] =
+            static_cast<std::uint32_t>(at + 1 < length ? PairedEntryIndex(bytes, at) : bytes[at]);
+      }
     }
-    used = static_cast<std::size_t>(out - escapes.data());
+    for (std::size_t i = 0; i < count; ++i) {
+      const EscapeEntry& entry = index.Entry(entries[i]);
+      // The whole entry is stored whether or not the unit yields; only its
+      // length moves the end on, and the bytes past it are overwritten.
+      std::memcpy(out, &entry, sizeof entry);
+      out += entry.length;
+    }
   }
-  escapes.resize(used);
+  escapes.resize(static_cast<std::size_t>(out - escapes.data()));
   return escapes;
 }
 

@@ -96,21 +96,31 @@ Text ReplaceSingleByte(std::string_view text, unsigned char wanted,
   std::size_t copied = begin;
   std::int64_t made = 0;
   bool lastByteStarts = false;
-  ForEachBlock(bytes, begin, length, [&](const TextBlock& block, std::size_t offset,
-                                         std::uint64_t starts) {
-    for (std::uint64_t matches = block.BytesEqualTo(wanted) & starts; matches != 0;
-         matches &= matches - 1) {
+  bool opensOnSecondByte = false;
+  TailBuffer tail;
+  for (std::size_t offset = begin; offset < length; offset += kBlockBytes) {
+    const TextBlock block(bytes + offset, length - offset, tail);
+    const bool lastBlock = length - offset <= kBlockBytes;
+    std::uint64_t leads = 0;
+    std::uint64_t candidates = 0;
+    block.LeadBytesAndBytesEqualTo(wanted, leads, candidates);
+    if (candidates == 0 && !lastBlock) {
+      // Most blocks hold no occurrence: only the walk's carry is needed.
+      opensOnSecondByte = NextOpensOnSecondByte(leads, opensOnSecondByte);
+      continue;
+    }
+    const BlockStarts walk = CharacterStarts(leads, block.valid(), opensOnSecondByte);
+    opensOnSecondByte = walk.nextOpensOnSecondByte;
+    for (std::uint64_t matches = candidates & walk.starts; matches != 0; matches &= matches - 1) {
       const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(matches));
       out.append(text.data() + copied, at - copied);
       out.append(replacement.data(), replacement.size());
       copied = at + 1;
-      if (++made == maxReplacements) return false;
+      if (++made == maxReplacements) break;
     }
-    if (length - offset <= kBlockBytes) {
-      lastByteStarts = ((starts >> (length - 1 - offset)) & 1) != 0;
-    }
-    return true;
-  });
+    if (made == maxReplacements) break;
+    if (lastBlock) lastByteStarts = ((walk.starts >> (length - 1 - offset)) & 1) != 0;
+  }
   // Unless the limit stopped it, the scan reaches the end and drops a lone
   // lead byte that it finds there.
   const bool dropLastByte = made != maxReplacements && lastByteStarts &&

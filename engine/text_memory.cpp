@@ -1,4 +1,5 @@
 #include <array>
+#include <bit>
 #include <new>
 #include <string>
 
@@ -74,13 +75,23 @@ thread_local RecycledBlocks t_recycled;
 
 bool Recyclable(std::size_t bytes) { return bytes >= kRecycleFrom && bytes <= kRecycleUpTo; }
 
+// Large blocks are made in sizes an eighth of a power of two apart, so that
+// the texts of a conversion, which grow a little from step to step, fit in
+// the blocks that the steps before released.
+std::size_t BlockSize(std::size_t bytes) {
+  const std::size_t step = std::bit_floor(bytes) / 8;
+  return (bytes + step - 1) / step * step;
+}
+
 }  // namespace
 
 void* AllocateOrReport(std::size_t bytes) {
+  std::size_t size = bytes;
   if (Recyclable(bytes)) {
-    if (void* memory = t_recycled.Take(bytes)) return memory;
+    size = BlockSize(bytes);
+    if (void* memory = t_recycled.Take(size)) return memory;
   }
-  void* memory = ::operator new(bytes, std::nothrow);
+  void* memory = ::operator new(size, std::nothrow);
   if (memory == nullptr) {
     FatalError error;
     error.message = "分配 " + std::to_string(bytes) + " 字节内存失败!";
@@ -91,7 +102,7 @@ void* AllocateOrReport(std::size_t bytes) {
 
 void ReleaseAllocation(void* memory, std::size_t bytes) noexcept {
   if (memory != nullptr && Recyclable(bytes)) {
-    t_recycled.Give(memory, bytes);
+    t_recycled.Give(memory, BlockSize(bytes));
     return;
   }
   ::operator delete(memory);

@@ -63,7 +63,7 @@ TEST(ConvertText, ReadsAndWritesTheInputBoxInTwelveReadsAndElevenWrites) {
 class BoxThatAddsToEachWrite : public MemoryTextBox {
  public:
   using MemoryTextBox::MemoryTextBox;
-  void SetText(std::string_view text) override { MemoryTextBox::SetText(std::string(text) + "A"); }
+  void SetText(Text text) override { MemoryTextBox::SetText(text + "A"); }
 };
 
 TEST(ConvertText, EachStepWorksOnWhatTheBoxHolds) {

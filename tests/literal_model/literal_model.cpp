@@ -194,10 +194,11 @@ void ConvertText(TextBox& input, TextBox& output, WalkRule rule) {
     const auto text = input.GetText();
     return Text(text.data(), text.size());
   };
-  input.SetText(LowerCaseText(read(), rule));
+  auto write = [&input](const Text& text) { input.SetText(uescape::Text(text.data(), text.size())); };
+  write(LowerCaseText(read(), rule));
   for (int i = 0; i < 10; ++i) {
-    input.SetText(ReplaceSubtext(read(), kDigits[i], Text(kNumerals[i]), std::nullopt,
-                                 std::nullopt, true, rule));
+    write(ReplaceSubtext(read(), kDigits[i], Text(kNumerals[i]), std::nullopt, std::nullopt,
+                         true, rule));
   }
   const Position count = SplitUnits(read(), units);
   for (Position i = 1; i <= count; ++i) {

@@ -7,7 +7,7 @@ Text MemoryTextBox::GetText() {
   return Text(text_.data(), text_.size());
 }
 
-void MemoryTextBox::SetText(std::string_view text) {
+void MemoryTextBox::SetText(Text text) {
   text_.assign(text.data(), text.size());
   calls_.push_back({Call::kSet, text_});
 }

@@ -20,7 +20,7 @@ class MemoryTextBox : public TextBox {
   explicit MemoryTextBox(std::string text = {}) : text_(std::move(text)) {}
 
   Text GetText() override;
-  void SetText(std::string_view text) override;
+  void SetText(Text text) override;
   void AppendText(std::string_view text) override;
 
   const std::string& text() const { return text_; }
