@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # the engine, its tests and benchmarks, on Linux
   cmake make g++ libgtest-dev libbenchmark-dev python3
+  # the fuzz targets: Clang with libFuzzer and the sanitizers
+  clang libclang-rt-14-dev
   # the Windows program, cross-compiled, and GoogleTest's sources for its test driver
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
   # running it: Wine on a virtual display, a Chinese font, screenshots

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the engine's once optimised (with
 # the exhaustive comparison against the literal model) and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer; then the Windows program,
-# cross-compiled, driven through its real window under Wine.
+# AddressSanitizer and UndefinedBehaviorSanitizer; the differential fuzz
+# targets briefly; then the Windows program, cross-compiled, driven through
+# its real window under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +20,12 @@ cmake --build build/sanitize -j "$jobs"
 # The literal model is many times slower under the sanitizers: there the
 # exhaustive comparison checks every 61st second byte.
 UESCAPE_ORACLE_STRIDE=61 ctest --test-dir build/sanitize -j "$jobs" --output-on-failure
+
+# The differential fuzz targets, a few seconds each over their seeds.
+cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DUESCAPE_FUZZ=ON
+cmake --build build/fuzz -j "$jobs"
+ctest --test-dir build/fuzz -j "$jobs" --output-on-failure
 
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release

@@ -37,7 +37,9 @@ Position Search(const Text& text, const Text& subtext, Position first, Position 
   if (s == 0) return stretchHasBytes ? 1 : -1;
   Position result = -1;
   Position q = first;
-  while (q + s - 1 <= last) {
+  // In 64 bits: a start position near the top of the 32-bit range must not
+  // wrap around.
+  while (static_cast<long long>(q) + s - 1 <= last) {
     if (Compare(text, q, subtext, fold)) {
       result = q;
       if (!wantLast) return result;
@@ -184,7 +186,8 @@ Text EscapeOfUnit(const Text& unit, WalkRule rule) {
   return W;
 }
 
-void ConvertText(TextBox& input, TextBox& output, WalkRule rule) {
+void ConvertText(TextBox& input, TextBox& output, WalkRule rule, UnitLookup lookup) {
+  if (lookup == nullptr) lookup = &EscapeOfUnit;
   static const char* const kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
   static const char* const kNumerals[] = {"\xC1\xE3", "\xD2\xBB", "\xB6\xFE", "\xC8\xFD",
                                           "\xCB\xC4", "\xCE\xE5", "\xC1\xF9", "\xC6\xDF",
@@ -202,7 +205,7 @@ void ConvertText(TextBox& input, TextBox& output, WalkRule rule) {
   }
   const Position count = SplitUnits(read(), units);
   for (Position i = 1; i <= count; ++i) {
-    const Text W = EscapeOfUnit(units[static_cast<std::size_t>(i - 1)], rule);
+    const Text W = lookup(units[static_cast<std::size_t>(i - 1)], rule);
     if (!W.empty()) output.AppendText(W);
   }
 }

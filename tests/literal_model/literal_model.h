@@ -48,7 +48,10 @@ Position SplitUnits(const Text& text, std::vector<Text>& units);
 // Steps 1 to 5 of one unit's lookup: the escape window, or "".
 Text EscapeOfUnit(const Text& unit, WalkRule rule);
 
-// The whole procedure, one lookup and one append per unit.
-void ConvertText(TextBox& input, TextBox& output, WalkRule rule);
+// The whole procedure, one lookup and one append per unit. `lookup`, when
+// given, stands in for EscapeOfUnit (a fuzzer remembers its answers, which
+// cost a walk of the whole table each).
+using UnitLookup = Text (*)(const Text& unit, WalkRule rule);
+void ConvertText(TextBox& input, TextBox& output, WalkRule rule, UnitLookup lookup = nullptr);
 
 }  // namespace uescape::literal
