@@ -36,8 +36,13 @@ const std::string& Text1MB() {
   return text;
 }
 
+const std::string& Text10MB() {
+  static const std::string text = MixedGbkText(10 * kTextBytes, 10);
+  return text;
+}
+
 void Production(benchmark::State& state) {
-  const std::string& text = Text1MB();
+  const std::string& text = state.range(0) == 10 ? Text10MB() : Text1MB();
   for (auto _ : state) {
     PlainBox input(text), output;
     ConvertText(input, output);
@@ -56,7 +61,8 @@ void Literal(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * sample.size()));
 }
 
-BENCHMARK(Production)->Name("ConvertText/1MiB mixed GBK")->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(Production)->Name("ConvertText/1MiB mixed GBK")->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(Production)->Name("ConvertText/10MiB mixed GBK")->Arg(10)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(Literal)->Name("LiteralConvertText/1KiB sample")->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // Keeps each run's throughput so the ratio can be printed after the table.
@@ -70,9 +76,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
   }
   void PrintRatio() const {
-    const double production = throughput_.at("ConvertText/1MiB mixed GBK/min_time:1.000");
+    const double production = throughput_.at("ConvertText/1MiB mixed GBK/1/min_time:1.000");
+    const double tenfold = throughput_.at("ConvertText/10MiB mixed GBK/10/min_time:2.000");
     const double literal = throughput_.at("LiteralConvertText/1KiB sample/iterations:2");
-    std::printf("\nproduction: %.1f MB/s of input\n", production / 1e6);
+    std::printf("\nproduction: %.1f MB/s of input (1 MiB), %.1f MB/s (10 MiB)\n", production / 1e6,
+                tenfold / 1e6);
     std::printf("literal:    %.4f MB/s of input (%.0f bytes/s)\n", literal / 1e6, literal);
     std::printf("ratio:      %.0f times\n", production / literal);
   }

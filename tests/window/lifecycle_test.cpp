@@ -73,6 +73,70 @@ TEST(Lifecycle, RunsInTheExecutablesFolderWhereverItWasStartedFrom) {
       << ToUtf8(folder) << " vs " << ToUtf8(DriverFolder());
 }
 
+int CountTopWindows(DWORD processId, const wchar_t* className) {
+  struct Count {
+    DWORD processId;
+    const wchar_t* className;
+    int found;
+  } count = {processId, className, 0};
+  EnumWindows(
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto* count = reinterpret_cast<Count*>(lParam);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64];
+        if (owner == count->processId && GetClassNameW(window, name, 64) &&
+            lstrcmpW(name, count->className) == 0 && IsWindowVisible(window)) {
+          ++count->found;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.found;
+}
+
+// Running out of memory during a conversion: the report names the bytes
+// asked for, a click while it shows starts nothing, and closing it ends the
+// process with -1.
+TEST(MemoryExhaustion, ReportsTheAllocationAndEndsWithMinusOne) {
+  RunningProgram::Options options;
+  options.environment[L"UESCAPE_TEST_REFUSE_ALLOCATIONS_FROM"] = L"100000";
+  auto program = RunningProgram::Start(options);
+  ASSERT_TRUE(program);
+  // Short lines: the box lays out 150,000 bytes of short lines quickly.
+  std::string input;
+  while (input.size() < 150000) input += std::string(78, 'A') + "\r\n";
+  program->SetText(kInputBoxId, input);
+  // Posted, not sent: the click does not return while the report shows.
+  PostMessageW(program->control(kButtonId), BM_CLICK, 0, 0);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindTopWindow(program->processId(), L"#32770")) != nullptr; }));
+  wchar_t caption[32] = {};
+  GetWindowTextW(box, caption, 32);
+  EXPECT_EQ(std::wstring(caption), L"错误");
+  wchar_t text[512] = {};
+  GetDlgItemTextW(box, 0xFFFF, text, 512);
+  const std::string report = ToUtf8(text);
+  const std::string head = "运行时出错!\r\n\r\n错误信息：分配 ";
+  const std::string tail = " 字节内存失败!\r\n\r\n0, 0\r\n";
+  ASSERT_EQ(report.rfind(head, 0), 0u) << report;
+  ASSERT_GT(report.size(), head.size() + tail.size()) << report;
+  EXPECT_EQ(report.substr(report.size() - tail.size()), tail) << report;
+  const std::string count = report.substr(head.size(), report.size() - head.size() - tail.size());
+  EXPECT_GE(std::stoll(count), 150000) << report;
+
+  // The main window stays enabled behind the box, but its button runs
+  // nothing: no second report, and the boxes keep their texts.
+  PostMessageW(program->control(kButtonId), BM_CLICK, 0, 0);
+  Sleep(500);
+  EXPECT_EQ(CountTopWindows(program->processId(), L"#32770"), 1);
+  EXPECT_EQ(program->Text(kInputBoxId), input);
+  EXPECT_EQ(program->Text(kOutputBoxId), "");
+
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(program->WaitForExit(), 0xFFFFFFFFu);
+}
+
 struct StartupFault {
   const wchar_t* fault;
   const char* report;  // UTF-8

@@ -1,0 +1,62 @@
+// A ten-megabyte input converts completely and correctly.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "bench/mixed_gbk_text.h"
+#include "engine/character_units.h"
+#include "engine/convert_text.h"
+#include "engine/escape_lookup.h"
+#include "tests/literal_model/literal_model.h"
+#include "tests/support/byte_strings.h"
+
+namespace uescape {
+namespace {
+
+// Keeps its text and records nothing: ten megabytes written eleven times.
+class PlainBox : public TextBox {
+ public:
+  explicit PlainBox(std::string_view text = {}) : text_(text) {}
+  Text GetText() override { return text_; }
+  void SetText(Text text) override { text_ = std::move(text); }
+  void AppendText(std::string_view text) override { text_.append(text.data(), text.size()); }
+  const Text& text() const { return text_; }
+
+ private:
+  Text text_;
+};
+
+TEST(HugeInput, TenMegabytesConvertCompletelyAndCorrectly) {
+  const std::string input = bench::MixedGbkText(10 << 20, 10);
+  PlainBox in(input), out("kept ");
+  ConvertText(in, out);
+  const std::string_view normalised = View(in.text());
+  ASSERT_GT(normalised.size(), input.size()) << "digits became two-byte numerals";
+
+  // Every unit's escape, in order, where the output says it is; a sample
+  // of them against the literal lookup over the whole table.
+  const std::string_view output = View(out.text()).substr(5);
+  ASSERT_EQ(View(out.text()).substr(0, 5), "kept ");
+  std::mt19937 random(11);
+  std::size_t at = 0;
+  std::size_t units = 0;
+  int sampled = 0;
+  ForEachUnit(normalised, [&](std::string_view unit) {
+    const std::string_view escape = EscapeOfUnit(unit);
+    ASSERT_EQ(output.substr(at, escape.size()), escape) << "unit " << units;
+    if (random() % 20000 == 0) {
+      ASSERT_EQ(std::string(escape), literal::EscapeOfUnit(std::string(unit),
+                                                            literal::kEuroStandsAlone))
+          << testing::ToHex(unit);
+      ++sampled;
+    }
+    at += escape.size();
+    ++units;
+  });
+  EXPECT_EQ(at, output.size()) << "nothing more and nothing less";
+  EXPECT_GT(units, 5'000'000u);
+  EXPECT_GT(sampled, 100);
+}
+
+}  // namespace
+}  // namespace uescape
