@@ -10,26 +10,13 @@
 #include "bench/mixed_gbk_text.h"
 #include "engine/convert_text.h"
 #include "tests/literal_model/literal_model.h"
+#include "tests/support/plain_text_box.h"
 
 namespace uescape::bench {
 namespace {
 
 constexpr std::size_t kTextBytes = 1 << 20;
 constexpr std::size_t kLiteralSampleBytes = 1 << 10;
-
-// A box in memory that records nothing, so the measurement is the
-// conversion's own work.
-class PlainBox : public TextBox {
- public:
-  explicit PlainBox(std::string_view text = {}) : text_(text) {}
-  Text GetText() override { return text_; }
-  void SetText(Text text) override { text_ = std::move(text); }
-  void AppendText(std::string_view text) override { text_.append(text.data(), text.size()); }
-  const Text& text() const { return text_; }
-
- private:
-  Text text_;
-};
 
 const std::string& Text1MB() {
   static const std::string text = MixedGbkText(kTextBytes);
@@ -44,7 +31,7 @@ const std::string& Text10MB() {
 void Production(benchmark::State& state) {
   const std::string& text = state.range(0) == 10 ? Text10MB() : Text1MB();
   for (auto _ : state) {
-    PlainBox input(text), output;
+    testing::PlainTextBox input(text), output;
     ConvertText(input, output);
     benchmark::DoNotOptimize(output.text().data());
   }
@@ -54,7 +41,7 @@ void Production(benchmark::State& state) {
 void Literal(benchmark::State& state) {
   const std::string sample = Text1MB().substr(0, kLiteralSampleBytes);
   for (auto _ : state) {
-    PlainBox input(sample), output;
+    testing::PlainTextBox input(sample), output;
     literal::ConvertText(input, output, literal::kEuroStandsAlone);
     benchmark::DoNotOptimize(output.text().data());
   }

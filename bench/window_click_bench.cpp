@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/convert_text.h"
+#include "tests/support/plain_text_box.h"
 #include "tests/window/running_program.h"
 
 using namespace uescape::window_testing;
@@ -30,15 +31,6 @@ std::string ChineseText(int characters) {
   return text;
 }
 
-class MemoryBox : public uescape::TextBox {
- public:
-  explicit MemoryBox(std::string text = {}) : text_(std::move(text)) {}
-  uescape::Text GetText() override { return uescape::Text(text_.data(), text_.size()); }
-  void SetText(uescape::Text text) override { text_.assign(text.data(), text.size()); }
-  void AppendText(std::string_view text) override { text_.append(text); }
-  std::string text_;
-};
-
 double Seconds(Clock::duration elapsed) { return std::chrono::duration<double>(elapsed).count(); }
 
 }  // namespace
@@ -54,7 +46,7 @@ int main(int argc, char** argv) {
   int failures = 0;
   for (int characters : sizes) {
     const std::string input = ChineseText(characters);
-    MemoryBox expectedIn(input), expectedOut;
+    uescape::testing::PlainTextBox expectedIn(input), expectedOut;
     uescape::ConvertText(expectedIn, expectedOut);
 
     auto program = RunningProgram::Start();
@@ -74,7 +66,7 @@ int main(int argc, char** argv) {
                  reinterpret_cast<LPARAM>(wide.c_str()));
     const double floor = Seconds(Clock::now() - floorStart);
 
-    const bool same = output == expectedOut.text_;
+    const bool same = output == uescape::View(expectedOut.text());
     failures += same ? 0 : 1;
     std::printf("%10d %12zu %10.3f %10.3f %8.2f  %s   (one write of the input box: %.3f s)\n",
                 characters, output.size(), click, floor, click / floor, same ? "yes" : "NO",

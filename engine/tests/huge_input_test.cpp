@@ -9,26 +9,14 @@
 #include "engine/escape_lookup.h"
 #include "tests/literal_model/literal_model.h"
 #include "tests/support/byte_strings.h"
+#include "tests/support/plain_text_box.h"
 
 namespace uescape {
 namespace {
 
-// Keeps its text and records nothing: ten megabytes written eleven times.
-class PlainBox : public TextBox {
- public:
-  explicit PlainBox(std::string_view text = {}) : text_(text) {}
-  Text GetText() override { return text_; }
-  void SetText(Text text) override { text_ = std::move(text); }
-  void AppendText(std::string_view text) override { text_.append(text.data(), text.size()); }
-  const Text& text() const { return text_; }
-
- private:
-  Text text_;
-};
-
 TEST(HugeInput, TenMegabytesConvertCompletelyAndCorrectly) {
   const std::string input = bench::MixedGbkText(10 << 20, 10);
-  PlainBox in(input), out("kept ");
+  testing::PlainTextBox in(input), out("kept ");
   ConvertText(in, out);
   const std::string_view normalised = View(in.text());
   ASSERT_GT(normalised.size(), input.size()) << "digits became two-byte numerals";

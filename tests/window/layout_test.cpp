@@ -95,9 +95,7 @@ TEST(Layout, ControlsTheirPlacesStylesAndCaption) {
     EXPECT_EQ(GetWindowLongPtrW(control, GWL_STYLE) & 0xFFFFFFFF, expected.style) << expected.id;
     EXPECT_EQ(GetWindowLongPtrW(control, GWL_EXSTYLE), expected.exStyle) << expected.id;
   }
-  wchar_t caption[16] = {};
-  GetWindowTextW(program->control(kButtonId), caption, 16);
-  EXPECT_EQ(std::wstring(caption), L"转换");
+  EXPECT_EQ(WindowText(program->control(kButtonId)), L"转换");
   EXPECT_EQ(program->Text(kInputBoxId), "");
   EXPECT_EQ(program->Text(kOutputBoxId), "");
   // No text limit of the program's own: the platform's maximum.

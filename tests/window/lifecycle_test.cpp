@@ -73,28 +73,6 @@ TEST(Lifecycle, RunsInTheExecutablesFolderWhereverItWasStartedFrom) {
       << ToUtf8(folder) << " vs " << ToUtf8(DriverFolder());
 }
 
-int CountTopWindows(DWORD processId, const wchar_t* className) {
-  struct Count {
-    DWORD processId;
-    const wchar_t* className;
-    int found;
-  } count = {processId, className, 0};
-  EnumWindows(
-      [](HWND window, LPARAM lParam) -> BOOL {
-        auto* count = reinterpret_cast<Count*>(lParam);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t name[64];
-        if (owner == count->processId && GetClassNameW(window, name, 64) &&
-            lstrcmpW(name, count->className) == 0 && IsWindowVisible(window)) {
-          ++count->found;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
-  return count.found;
-}
-
 // Running out of memory during a conversion: the report names the bytes
 // asked for, a click while it shows starts nothing, and closing it ends the
 // process with -1.
@@ -111,12 +89,8 @@ TEST(MemoryExhaustion, ReportsTheAllocationAndEndsWithMinusOne) {
   PostMessageW(program->control(kButtonId), BM_CLICK, 0, 0);
   HWND box = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (box = FindTopWindow(program->processId(), L"#32770")) != nullptr; }));
-  wchar_t caption[32] = {};
-  GetWindowTextW(box, caption, 32);
-  EXPECT_EQ(std::wstring(caption), L"错误");
-  wchar_t text[512] = {};
-  GetDlgItemTextW(box, 0xFFFF, text, 512);
-  const std::string report = ToUtf8(text);
+  EXPECT_EQ(WindowText(box), L"错误");
+  const std::string report = ToUtf8(MessageBoxText(box));
   const std::string head = "运行时出错!\r\n\r\n错误信息：分配 ";
   const std::string tail = " 字节内存失败!\r\n\r\n0, 0\r\n";
   ASSERT_EQ(report.rfind(head, 0), 0u) << report;
@@ -129,7 +103,7 @@ TEST(MemoryExhaustion, ReportsTheAllocationAndEndsWithMinusOne) {
   // nothing: no second report, and the boxes keep their texts.
   PostMessageW(program->control(kButtonId), BM_CLICK, 0, 0);
   Sleep(500);
-  EXPECT_EQ(CountTopWindows(program->processId(), L"#32770"), 1);
+  EXPECT_EQ(TopWindows(program->processId(), L"#32770").size(), 1u);
   EXPECT_EQ(program->Text(kInputBoxId), input);
   EXPECT_EQ(program->Text(kOutputBoxId), "");
 
@@ -152,12 +126,8 @@ TEST_P(StartupFailure, ShowsTheReportAndEndsWithMinusOne) {
   ASSERT_TRUE(program);
   HWND box = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (box = FindTopWindow(program->processId(), L"#32770")) != nullptr; }));
-  wchar_t caption[32] = {};
-  GetWindowTextW(box, caption, 32);
-  EXPECT_EQ(std::wstring(caption), L"错误");
-  wchar_t text[512] = {};
-  GetDlgItemTextW(box, 0xFFFF, text, 512);
-  EXPECT_EQ(ToUtf8(text), GetParam().report);
+  EXPECT_EQ(WindowText(box), L"错误");
+  EXPECT_EQ(ToUtf8(MessageBoxText(box)), GetParam().report);
   EXPECT_EQ(FindTopWindow(program->processId(), L"UEscapeMainWindow"), nullptr);
   EXPECT_TRUE(program->Running()) << "the process waits for the box to be closed";
   PostMessageW(box, WM_COMMAND, IDOK, 0);

@@ -2,6 +2,8 @@
 
 #include <winternl.h>
 
+#include "app/wide_text.h"
+
 #include <fstream>
 #include <thread>
 #include <vector>
@@ -32,25 +34,6 @@ bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeou
 
 namespace {
 
-struct WindowSearch {
-  DWORD processId;
-  const wchar_t* className;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<WindowSearch*>(lParam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[64];
-  if (owner == search->processId && GetClassNameW(window, name, 64) &&
-      lstrcmpW(name, search->className) == 0 && IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& additions) {
   std::map<std::wstring, std::wstring> variables;
   wchar_t* block = GetEnvironmentStringsW();
@@ -69,10 +52,42 @@ std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& additi
 
 }  // namespace
 
-HWND FindTopWindow(DWORD processId, const wchar_t* className) {
-  WindowSearch search = {processId, className, nullptr};
-  EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+std::vector<HWND> TopWindows(DWORD processId, const wchar_t* className) {
+  struct Search {
+    DWORD processId;
+    const wchar_t* className;
+    std::vector<HWND> found;
+  } search = {processId, className, {}};
+  EnumWindows(
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(lParam);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64];
+        if (owner == search->processId && GetClassNameW(window, name, 64) &&
+            lstrcmpW(name, search->className) == 0 && IsWindowVisible(window)) {
+          search->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindTopWindow(DWORD processId, const wchar_t* className) {
+  const std::vector<HWND> windows = TopWindows(processId, className);
+  return windows.empty() ? nullptr : windows.front();
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  // A message box shows its text in the static control 0xFFFF.
+  return WindowText(GetDlgItem(box, 0xFFFF));
 }
 
 std::unique_ptr<RunningProgram> RunningProgram::Start(const Options& options) {
@@ -233,32 +248,10 @@ bool SaveScreenshot(HWND window, const char* path) {
   return out.good();
 }
 
-std::string ToGbk(const std::wstring& wide) {
-  if (wide.empty()) return std::string();
-  const int size = static_cast<int>(wide.size());
-  const int needed = WideCharToMultiByte(936, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(needed), '\0');
-  WideCharToMultiByte(936, 0, wide.data(), size, bytes.data(), needed, nullptr, nullptr);
-  return bytes;
-}
+std::string ToGbk(const std::wstring& wide) { return FromWide(wide, kGbkCodePage); }
 
-std::wstring FromGbk(const std::string& gbk) {
-  if (gbk.empty()) return std::wstring();
-  const int size = static_cast<int>(gbk.size());
-  const int needed = MultiByteToWideChar(936, 0, gbk.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-  MultiByteToWideChar(936, 0, gbk.data(), size, wide.data(), needed);
-  return wide;
-}
+std::wstring FromGbk(const std::string& gbk) { return ToWide(gbk, kGbkCodePage); }
 
-std::string ToUtf8(const std::wstring& wide) {
-  if (wide.empty()) return std::string();
-  const int size = static_cast<int>(wide.size());
-  const int needed =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(needed), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, bytes.data(), needed, nullptr, nullptr);
-  return bytes;
-}
+std::string ToUtf8(const std::wstring& wide) { return FromWide(wide, CP_UTF8); }
 
 }  // namespace uescape::window_testing

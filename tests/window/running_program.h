@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace uescape::window_testing {
 
@@ -64,8 +65,14 @@ class RunningProgram {
   HWND window_ = nullptr;
 };
 
-// Top-level windows of `processId` with the given class name.
+// The visible top-level windows of `processId` with the given class name.
+std::vector<HWND> TopWindows(DWORD processId, const wchar_t* className);
+// The first of them, or nullptr.
 HWND FindTopWindow(DWORD processId, const wchar_t* className);
+
+// A message box's caption and text.
+std::wstring WindowText(HWND window);
+std::wstring MessageBoxText(HWND box);
 
 // Types keys through the system's input queue (virtual-key codes; a
 // modifier is held while the keys after it are pressed).
