@@ -29,8 +29,6 @@ class MainWindow {
   // keyboard rules consumed it (Tab, Shift+Tab, Esc).
   bool PreTranslate(const MSG& message);
 
-  HWND handle() const { return window_; }
-
  private:
   struct Control {
     const UnitDescription* unit;

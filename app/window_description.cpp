@@ -23,13 +23,6 @@ const UnitDescription* WindowDescription::Window() const {
   return nullptr;
 }
 
-const UnitDescription* WindowDescription::Unit(std::string_view name) const {
-  for (const UnitDescription& unit : units) {
-    if (unit.kind != UnitKind::kWindow && unit.name == name) return &unit;
-  }
-  return nullptr;
-}
-
 const WindowDescription* LookUpWindowDescription(std::int32_t id) {
   return id == kMainWindow.id ? &kMainWindow : nullptr;
 }

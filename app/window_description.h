@@ -44,7 +44,6 @@ struct WindowDescription {
   std::vector<UnitDescription> units;  // the window first, then its controls
 
   const UnitDescription* Window() const;
-  const UnitDescription* Unit(std::string_view name) const;
 };
 
 constexpr std::int32_t kMainWindowDescriptionId = 1375797249;

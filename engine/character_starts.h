@@ -47,7 +47,6 @@ class TextBlock {
     }
   }
 
-  const unsigned char* data() const { return data_; }
   // Bits of the bytes that belong to the text.
   std::uint64_t valid() const { return valid_; }
 
