@@ -23,7 +23,7 @@ UESCAPE_ORACLE_STRIDE=61 ctest --test-dir build/sanitize -j "$jobs" --output-on-
 
 # The differential fuzz targets, a few seconds each over their seeds.
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DUESCAPE_FUZZ=ON
+  -DUESCAPE_FUZZ=ON -DUESCAPE_FUZZ_SECONDS=7
 cmake --build build/fuzz -j "$jobs"
 ctest --test-dir build/fuzz -j "$jobs" --output-on-failure
 
