@@ -29,13 +29,18 @@ struct EscapeEntry {
 static_assert(sizeof(EscapeEntry) == 8);
 
 // One entry for every possible unit: one-byte units, two-byte units with a
-// lead byte, and CR LF, in one flat array so that picking an entry needs no
-// branch on the unit's kind.
+// lead byte, and CR LF, in one flat array. Every first byte has a row: a
+// lead byte's row holds its 256 pairs, the CR's row holds CR LF at LF and
+// the lone CR everywhere else, and any other byte's row is the byte's own
+// entry. So the entry of the unit at a byte followed by another is
+// RowStart[first] + (second & RowMask[first]), with no branch on the kind
+// of unit: a text mixing Chinese and Latin would mispredict at almost every
+// unit.
 class EscapeIndex {
  public:
   static constexpr std::size_t kPairBase = 256;
-  static constexpr std::size_t kLineBreak = kPairBase + (256 - kFirstLeadByte) * 256;
-  static constexpr std::size_t kEntryCount = kLineBreak + 1;
+  static constexpr std::size_t kCarriageReturnRow = kPairBase + (256 - kFirstLeadByte) * 256;
+  static constexpr std::size_t kEntryCount = kCarriageReturnRow + 256;
 
   EscapeIndex() {
     const std::string_view table = EscapeTable();
@@ -45,19 +50,42 @@ class EscapeIndex {
     // the walk from the table's first byte: later candidates overwrite
     // earlier ones. Then the escape window in front of it.
     std::vector<std::uint32_t> lastMatch(kEntryCount, 0);
+    const std::size_t lineBreak = kCarriageReturnRow + kLineFeed;
     for (std::size_t at = 0; at < length; at += IsLeadByte(bytes[at]) ? 2 : 1) {
       const auto position = static_cast<std::uint32_t>(at + 1);
       lastMatch[bytes[at]] = position;
       if (at + 1 < length) {
         if (IsLeadByte(bytes[at])) lastMatch[PairIndex(bytes[at], bytes[at + 1])] = position;
-        if (bytes[at] == kCarriageReturn && bytes[at + 1] == kLineFeed) lastMatch[kLineBreak] = position;
+        if (bytes[at] == kCarriageReturn && bytes[at + 1] == kLineFeed) lastMatch[lineBreak] = position;
       }
     }
-    for (std::size_t i = 0; i < kEntryCount; ++i) entries_[i] = WindowOf(table, lastMatch[i]);
+    for (std::size_t i = 0; i < kCarriageReturnRow; ++i) entries_[i] = WindowOf(table, lastMatch[i]);
+    for (std::size_t second = 0; second < 256; ++second) {
+      entries_[kCarriageReturnRow + second] = entries_[kCarriageReturn];
+    }
+    entries_[lineBreak] = WindowOf(table, lastMatch[lineBreak]);
+
+    for (std::size_t first = 0; first < 256; ++first) {
+      if (IsLeadByte(static_cast<unsigned char>(first))) {
+        rowStart_[first] = static_cast<std::uint32_t>(PairIndex(static_cast<unsigned char>(first), 0));
+        rowMask_[first] = 0xFF;
+      } else if (first == kCarriageReturn) {
+        rowStart_[first] = static_cast<std::uint32_t>(kCarriageReturnRow);
+        rowMask_[first] = 0xFF;
+      } else {
+        rowStart_[first] = static_cast<std::uint32_t>(first);
+        rowMask_[first] = 0;
+      }
+    }
   }
 
   static std::size_t PairIndex(unsigned char lead, unsigned char trail) {
     return kPairBase + static_cast<std::size_t>(lead - kFirstLeadByte) * 256 + trail;
+  }
+
+  // The entry of the unit that starts with `first` where `second` follows.
+  std::size_t IndexOf(unsigned char first, unsigned char second) const {
+    return rowStart_[first] + (second & rowMask_[first]);
   }
 
   const EscapeEntry& Entry(std::size_t index) const { return entries_[index]; }
@@ -76,27 +104,13 @@ class EscapeIndex {
   }
 
   std::array<EscapeEntry, kEntryCount> entries_{};
+  std::array<std::uint32_t, 256> rowStart_{};
+  std::array<unsigned char, 256> rowMask_{};
 };
 
 const EscapeIndex& Index() {
   static const EscapeIndex index;
   return index;
-}
-
-// The entry of the unit at bytes[at], where a byte follows it. No branch on
-// the unit's kind: a text mixing Chinese and Latin would mispredict one at
-// almost every unit.
-std::size_t PairedEntryIndex(const unsigned char* bytes, std::size_t at) {
-  const std::size_t first = bytes[at];
-  const std::size_t second = bytes[at + 1];
-  // All ones or all zeros, so the choice is made with masks, not jumps
-  // (compilers turn the plain conditional form into branches).
-  const std::size_t lead = 0 - static_cast<std::size_t>(first >= kFirstLeadByte);
-  const std::size_t lineBreak =
-      0 - static_cast<std::size_t>(first == kCarriageReturn && second == kLineFeed);
-  const std::size_t pair = EscapeIndex::kPairBase + ((first - kFirstLeadByte) << 8) + second;
-  const std::size_t single = first ^ ((first ^ EscapeIndex::kLineBreak) & lineBreak);
-  return single ^ ((single ^ pair) & lead);
 }
 
 }  // namespace
@@ -106,7 +120,7 @@ std::string_view EscapeOfUnit(std::string_view unit) {
   const bool pairs = unit.size() == 2 &&
                      (IsLeadByte(bytes[0]) || (bytes[0] == kCarriageReturn && bytes[1] == kLineFeed));
   if (unit.size() != 1 && !pairs) return {};
-  const EscapeEntry& entry = Index().Entry(pairs ? PairedEntryIndex(bytes, 0) : bytes[0]);
+  const EscapeEntry& entry = Index().Entry(pairs ? Index().IndexOf(bytes[0], bytes[1]) : bytes[0]);
   return std::string_view(entry.escape, entry.length);
 }
 
@@ -163,13 +177,13 @@ Text EscapesOfUnits(std::string_view text) {
     if (offset + kBlockBytes < length) {
       for (; starts != 0; starts &= starts - 1) {
         const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(starts));
-        entries[count++] = static_cast<std::uint32_t>(PairedEntryIndex(bytes, at));
+        entries[count++] = static_cast<std::uint32_t>(index.IndexOf(bytes[at], bytes[at + 1]));
       }
     } else {
       for (; starts != 0; starts &= starts - 1) {
         const std::size_t at = offset + static_cast<std::size_t>(std::countr_zero(starts));
-        entries[count++] =
-            static_cast<std::uint32_t>(at + 1 < length ? PairedEntryIndex(bytes, at) : bytes[at]);
+        entries[count++] = static_cast<std::uint32_t>(
+            at + 1 < length ? index.IndexOf(bytes[at], bytes[at + 1]) : bytes[at]);
       }
     }
     for (std::size_t i = 0; i < count; ++i) {
