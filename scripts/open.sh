@@ -26,6 +26,7 @@ xvfb-run -a -s "-screen 0 1280x900x24" sh -c '
   # A desktop of its own draws the caption bar that no window manager draws here.
   wine reg add "HKCU\\Software\\Wine\\Explorer" /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops" /v Default /d 1280x900 /f >/dev/null 2>&1
+  wineserver -w  # the desktop is made anew, with these settings, at the next start
   wine build/windows/window-tests/show_sample.exe "$0" build/uescape-window.bmp' "$program"
 wineserver -k 2>/dev/null || true
 convert build/uescape-window.bmp "$shot"
