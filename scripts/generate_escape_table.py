@@ -148,6 +148,54 @@ def build_lines():
     return [(b"\\u%04X" % cp, body(cp)) for cp in range(1, 0x10000)]
 
 
+def lookup_yields(table):
+    """What each two-byte unit yields under the program's lookup: the 6
+    bytes in front of its last occurrence at a character start (a lead byte
+    0x81 or above takes the byte after it), kept when they hold "\\u"."""
+    last = {}
+    at = 0
+    while at < len(table):
+        if table[at] >= 0x81 and at + 1 < len(table):
+            last[table[at:at + 2]] = at
+            at += 2
+        else:
+            at += 1
+    yields = {}
+    for unit, position in last.items():
+        window = table[position - 6:position] if position >= 6 else b""
+        # "\u" at a character start of the window
+        i = 0
+        found = False
+        while i + 2 <= len(window):
+            if window[i:i + 2] == b"\\u":
+                found = True
+                break
+            i += 2 if window[i] >= 0x81 else 1
+        if found:
+            yields[unit] = window
+    return yields
+
+
+def two_byte_characters():
+    """Code page 936's two-byte characters outside its private use area,
+    with the values pinned above where GBK tables differ."""
+    pinned_bytes = {b: cp for cp, b in PINNED.items() if len(b) == 2}
+    characters = {}
+    for lead in range(0x81, 0xFF):
+        for trail in range(0x40, 0xFF):
+            if trail == 0x7F:
+                continue
+            pair = bytes([lead, trail])
+            try:
+                decoded = pair.decode("gbk")
+            except UnicodeDecodeError:
+                continue
+            cp = pinned_bytes.get(pair, ord(decoded))
+            if not 0xE000 <= cp <= 0xF8FF:
+                characters[pair] = cp
+    return characters
+
+
 def check(lines, table):
     """Refuses to write a table whose figures are off."""
     bodies = [b for _, b in lines]
@@ -169,6 +217,19 @@ def check(lines, table):
         "no zero byte": (b"\0" in table, False),
         "best-fit entries": (len(BEST_FIT), 131),
     }
+    yields = lookup_yields(table)
+    characters = two_byte_characters()
+    kinds = {"own": 0, "another": 0, "nothing": 0}
+    for pair, cp in characters.items():
+        escape = yields.get(pair)
+        if escape is None:
+            kinds["nothing"] += 1
+        elif escape == b"\\u%04X" % cp:
+            kinds["own"] += 1
+        else:
+            kinds["another"] += 1
+    figures["two-byte characters"] = (len(characters), 21791)
+    figures["what they yield"] = (kinds, {"own": 20683, "another": 8, "nothing": 1100})
     bad = {k: v for k, v in figures.items() if v[0] != v[1]}
     if bad:
         for name, (got, want) in bad.items():
