@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/character_starts.h"
 #include "engine/text.h"
 
 namespace uescape {
@@ -34,6 +35,31 @@ void ForEachUnit(std::string_view text, Visit&& visit) {
     const std::size_t length = UnitLengthAt(bytes, at, text.size());
     visit(text.substr(at, length));
     at += length;
+  }
+}
+
+// The same units, 64 bytes at a time: calls visit(offset, starts) for each
+// block of `text`, with a bit set in `starts` for every byte of the block
+// at `offset` that starts a unit. The character walk gives the starts, and a
+// CR that starts a unit takes the LF after it, here or in the next block.
+template <class Visit>
+void ForEachBlockOfUnits(std::string_view text, Visit&& visit) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t length = text.size();
+  bool opensOnSecondByte = false;
+  TailBuffer tail;
+  for (std::size_t offset = 0; offset < length; offset += kBlockBytes) {
+    const TextBlock block(bytes + offset, length - offset, tail);
+    BlockStarts walk = CharacterStarts(block, opensOnSecondByte);
+    const std::uint64_t lineBreaks = block.BytesEqualTo(kCarriageReturn) & walk.starts;
+    bool lineBreakCrossesBlock = false;
+    if (lineBreaks != 0) {
+      lineBreakCrossesBlock = (lineBreaks >> 63) != 0 && offset + kBlockBytes < length &&
+                              bytes[offset + kBlockBytes] == kLineFeed;
+      walk.starts &= ~((lineBreaks << 1) & block.BytesEqualTo(kLineFeed));
+    }
+    opensOnSecondByte = walk.nextOpensOnSecondByte || lineBreakCrossesBlock;
+    visit(offset, walk.starts);
   }
 }
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <vector>
-#include <vector>
 
 #include "engine/character_starts.h"
 #include "engine/character_units.h"
@@ -117,35 +116,11 @@ const EscapeIndex& Index() {
 
 std::string_view EscapeOfUnit(std::string_view unit) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(unit.data());
-  const bool pairs = unit.size() == 2 &&
-                     (IsLeadByte(bytes[0]) || (bytes[0] == kCarriageReturn && bytes[1] == kLineFeed));
+  // Two bytes make a unit only as the splitting would make them.
+  const bool pairs = unit.size() == 2 && UnitLengthAt(bytes, 0, 2) == 2;
   if (unit.size() != 1 && !pairs) return {};
   const EscapeEntry& entry = Index().Entry(pairs ? Index().IndexOf(bytes[0], bytes[1]) : bytes[0]);
   return std::string_view(entry.escape, entry.length);
-}
-
-// Calls visit(offset, starts) with the units that start in each 64-byte
-// block of `text`: the character walk, where a CR that starts a unit also
-// takes the LF after it, here or in the next block.
-template <class Visit>
-void ForEachBlockOfUnits(std::string_view text, Visit&& visit) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t length = text.size();
-  bool opensOnSecondByte = false;
-  TailBuffer tail;
-  for (std::size_t offset = 0; offset < length; offset += kBlockBytes) {
-    const TextBlock block(bytes + offset, length - offset, tail);
-    BlockStarts walk = CharacterStarts(block, opensOnSecondByte);
-    const std::uint64_t lineBreaks = block.BytesEqualTo(kCarriageReturn) & walk.starts;
-    bool lineBreakCrossesBlock = false;
-    if (lineBreaks != 0) {
-      lineBreakCrossesBlock = (lineBreaks >> 63) != 0 && offset + kBlockBytes < length &&
-                              bytes[offset + kBlockBytes] == kLineFeed;
-      walk.starts &= ~((lineBreaks << 1) & block.BytesEqualTo(kLineFeed));
-    }
-    opensOnSecondByte = walk.nextOpensOnSecondByte || lineBreakCrossesBlock;
-    visit(offset, walk.starts);
-  }
 }
 
 Text EscapesOfUnits(std::string_view text) {
