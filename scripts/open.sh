@@ -11,7 +11,9 @@ cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake 
 cmake --build build/windows -j "$(nproc)" --target uescape show_sample >/dev/null
 
 program=build/windows/app/UEscape.exe
-export WINEPREFIX=${WINEPREFIX:-$PWD/build/windows/wineprefix}
+# A prefix of its own: its virtual desktop must not change the screen the
+# tests measure in theirs.
+export WINEPREFIX=${WINEPREFIX:-$PWD/build/windows/open-wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export LC_ALL=${UESCAPE_LOCALE:-zh_CN.UTF-8}
