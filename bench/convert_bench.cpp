@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "bench/mixed_gbk_text.h"
+#include "tests/support/sample_texts.h"
 #include "engine/convert_text.h"
 #include "tests/literal_model/literal_model.h"
 #include "tests/support/plain_text_box.h"
@@ -19,12 +19,12 @@ constexpr std::size_t kTextBytes = 1 << 20;
 constexpr std::size_t kLiteralSampleBytes = 1 << 10;
 
 const std::string& Text1MB() {
-  static const std::string text = MixedGbkText(kTextBytes);
+  static const std::string text = testing::MixedGbkText(kTextBytes);
   return text;
 }
 
 const std::string& Text10MB() {
-  static const std::string text = MixedGbkText(10 * kTextBytes, 10);
+  static const std::string text = testing::MixedGbkText(10 * kTextBytes, 10);
   return text;
 }
 

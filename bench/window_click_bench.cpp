@@ -7,29 +7,18 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "engine/convert_text.h"
 #include "tests/support/plain_text_box.h"
+#include "tests/support/sample_texts.h"
 #include "tests/window/running_program.h"
 
 using namespace uescape::window_testing;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-// GB2312 level-1 ideographs, no line breaks: the output is one unbroken line.
-std::string ChineseText(int characters) {
-  std::mt19937 random(static_cast<unsigned>(characters));
-  std::string text;
-  for (int i = 0; i < characters; ++i) {
-    text.push_back(static_cast<char>(0xB0 + random() % 0x28));
-    text.push_back(static_cast<char>(0xA1 + random() % 0x5E));
-  }
-  return text;
-}
 
 double Seconds(Clock::duration elapsed) { return std::chrono::duration<double>(elapsed).count(); }
 
@@ -45,7 +34,8 @@ int main(int argc, char** argv) {
               "ratio", "same text");
   int failures = 0;
   for (int characters : sizes) {
-    const std::string input = ChineseText(characters);
+    const std::string input =
+        uescape::testing::ChineseText(static_cast<std::size_t>(characters), static_cast<unsigned>(characters));
     uescape::testing::PlainTextBox expectedIn(input), expectedOut;
     uescape::ConvertText(expectedIn, expectedOut);
 

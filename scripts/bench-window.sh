@@ -4,8 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/windows -j "$(nproc)" --target window_click_bench uescape_testable >/dev/null
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)" --target window_click_bench uescape_testable >/dev/null
 scripts/run-on-virtual-display.sh 1920x1080 zh_CN.UTF-8 \
   build/windows/window-tests/window_click_bench.exe "$@"

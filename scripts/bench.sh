@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
-cmake --build build/release -j "$(nproc)" --target convert_bench
+cmake --preset release
+cmake --build --preset release -j "$(nproc)" --target convert_bench
 build/release/bench/convert_bench "$@"

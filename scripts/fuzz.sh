@@ -8,9 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 scripts/install-dependencies.sh
-cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DUESCAPE_FUZZ=ON -DUESCAPE_FUZZ_SECONDS="$seconds"
-cmake --build build/fuzz -j "$(nproc)"
-ctest --test-dir build/fuzz -j "$(nproc)" --output-on-failure
+cmake --preset fuzz -DUESCAPE_FUZZ_SECONDS="$seconds"
+cmake --build --preset fuzz -j "$(nproc)"
+ctest --preset fuzz -j "$(nproc)"
 grep -h "number_of_executed_units\|^Test command\|Fuzz\." build/fuzz/Testing/Temporary/LastTest.log \
   | grep -E "executed_units|Fuzz\.[a-z_]+ \.\.\." || true

@@ -1,36 +1,33 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the engine's once optimised (with
-# the exhaustive comparison against the literal model) and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer; the differential fuzz
-# targets briefly; then the Windows program, cross-compiled, driven through
-# its real window under Wine.
+# Builds everything and runs every test, every build with warnings as
+# errors: the engine's once optimised (with the exhaustive comparison
+# against the literal model) and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer; the differential fuzz targets briefly; then
+# the Windows program, cross-compiled with GCC and again with Clang, driven
+# through its real window under Wine; last, the shipped executable is built
+# again in another folder and must come out byte for byte the same.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-dependencies.sh
 jobs=$(nproc)
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
-cmake --build build/release -j "$jobs"
-ctest --test-dir build/release -j "$jobs" --output-on-failure
+run_preset() {
+  local preset=$1
+  shift
+  cmake --preset "$preset" "$@"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+}
 
-cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DUESCAPE_SANITIZE=ON \
-  -DUESCAPE_BUILD_BENCHMARKS=OFF
-cmake --build build/sanitize -j "$jobs"
-# The literal model is many times slower under the sanitizers: there the
-# exhaustive comparison checks every 61st second byte.
-UESCAPE_ORACLE_STRIDE=61 ctest --test-dir build/sanitize -j "$jobs" --output-on-failure
+run_preset release
+run_preset sanitize
+# A few seconds per fuzz target, however long the last scripts/fuzz.sh ran.
+run_preset fuzz -DUESCAPE_FUZZ_SECONDS=7
+run_preset windows
+run_preset windows-clang
+scripts/check-reproducible-build.sh build/windows
 
-# The differential fuzz targets, a few seconds each over their seeds.
-cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DUESCAPE_FUZZ=ON -DUESCAPE_FUZZ_SECONDS=7
-cmake --build build/fuzz -j "$jobs"
-ctest --test-dir build/fuzz -j "$jobs" --output-on-failure
-
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release
-cmake --build build/windows -j "$jobs"
-ctest --test-dir build/windows --output-on-failure
 # The window as the tests left it, Chinese text converted.
 if [ -f build/windows/window-tests/screenshot.bmp ]; then
   convert build/windows/window-tests/screenshot.bmp build/windows/window-tests/screenshot.png

@@ -72,7 +72,11 @@ TEST(ConvertText, EachStepWorksOnWhatTheBoxHolds) {
   ConvertText(input, output);
   const std::vector<std::string> reads = input.TextsOf(Call::kGet);
   ASSERT_EQ(reads.size(), 12u);
-  for (std::size_t i = 0; i < reads.size(); ++i) EXPECT_EQ(reads[i], "x" + std::string(i, 'A'));
+  std::string expectedRead = "x";
+  for (const std::string& read : reads) {
+    EXPECT_EQ(read, expectedRead);
+    expectedRead += 'A';
+  }
   // The capitals arrived after the lowering step, so they reach the lookup.
   std::string expected = "\\u0078";
   for (int i = 0; i < 11; ++i) expected += Hex("0A 5C 75 46 46 46");

@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "bench/mixed_gbk_text.h"
+#include "tests/support/sample_texts.h"
 #include "engine/character_units.h"
 #include "engine/convert_text.h"
 #include "engine/escape_lookup.h"
@@ -15,7 +15,7 @@ namespace uescape {
 namespace {
 
 TEST(HugeInput, TenMegabytesConvertCompletelyAndCorrectly) {
-  const std::string input = bench::MixedGbkText(10 << 20, 10);
+  const std::string input = testing::MixedGbkText(10 << 20, 10);
   testing::PlainTextBox in(input), out("kept ");
   ConvertText(in, out);
   const std::string_view normalised = View(in.text());

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "tests/support/sample_texts.h"
 #include "tests/window/running_program.h"
 
 namespace uescape::window_testing {
@@ -87,11 +88,7 @@ TEST_F(Conversion, AppendGoesToTheEndWhereverTheCaretOrSelectionIs) {
 // escape would: same text, same caret, same first visible line, also once
 // the output has scrolled past the box's height.
 TEST(ConversionAppends, LeaveTheSameTextCaretAndScrollAsOneAppendPerEscape) {
-  std::string input;
-  for (int i = 0; i < 1500; ++i) {
-    input.push_back(static_cast<char>(0xB0 + i % 0x28));
-    input.push_back(static_cast<char>(0xA1 + (i * 7) % 0x5E));
-  }
+  const std::string input = uescape::testing::ChineseText(1500);
   auto program = RunningProgram::Start();
   auto reference = RunningProgram::Start();
   ASSERT_TRUE(program);

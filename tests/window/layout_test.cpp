@@ -40,6 +40,21 @@ TEST(Layout, WindowIsCentredByTruncationWithoutClamping) {
   EXPECT_EQ(frame.bottom - frame.top, 755);
 }
 
+// A run on a desktop whose taskbar takes part of the screen says which
+// work area it set, so that the placement checks in it really see a work
+// area smaller than the screen.
+TEST(WorkArea, IsTheOneThisRunIsFor) {
+  char expected[64] = {};
+  if (GetEnvironmentVariableA("UESCAPE_EXPECT_WORK_AREA", expected, sizeof expected) == 0) {
+    GTEST_SKIP() << "no work area asked for";
+  }
+  RECT area = {};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0));
+  const std::string actual = std::to_string(area.left) + "," + std::to_string(area.top) + "," +
+                             std::to_string(area.right) + "," + std::to_string(area.bottom);
+  EXPECT_EQ(actual, expected);
+}
+
 TEST(Layout, WindowStylesAndClass) {
   auto program = RunningProgram::Start();
   ASSERT_TRUE(program);
@@ -133,6 +148,38 @@ TEST(Resources, IconGroupAndManifest) {
     EXPECT_EQ(text.find(absent), std::string::npos) << absent;
   }
   FreeLibrary(exe);
+}
+
+// The version resource names the product and carries the project's version.
+TEST(Resources, VersionInformation) {
+  const std::wstring program = ProgramPath();
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<BYTE> data(size);
+  ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, size, data.data()));
+  auto value = [&](const wchar_t* name) {
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    void* text = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(data.data(), path.c_str(), &text, &length) || length == 0) return std::wstring();
+    return std::wstring(static_cast<const wchar_t*>(text));
+  };
+  const std::wstring version = FromGbk(UESCAPE_VERSION_TEXT);
+  EXPECT_EQ(value(L"ProductName"), L"UEscape");
+  EXPECT_EQ(value(L"OriginalFilename"), L"UEscape.exe");
+  EXPECT_EQ(value(L"FileVersion"), version);
+  EXPECT_EQ(value(L"ProductVersion"), version);
+  EXPECT_FALSE(value(L"FileDescription").empty());
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  const std::wstring numbers = std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+                               std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
+                               std::to_wstring(HIWORD(fixed->dwFileVersionLS));
+  EXPECT_EQ(numbers, version);
+  EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+  EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
 }
 
 }  // namespace
